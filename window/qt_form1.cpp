@@ -6,6 +6,7 @@
 #include "window/form_description.h"
 #include "window/qt_fonts.h"
 #include "window/qt_number_button.h"
+#include "window/qt_x11_frame.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -84,6 +85,14 @@ QWidget *makeLabel(const form::Control &control, QWidget *container)
     return label;
 }
 
+// The X server connection when the window is an X11 window.
+xcb_connection_t *xcbConnection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
 } // namespace
 
 Form1::Form1()
@@ -111,6 +120,8 @@ Form1::Form1()
     Text1 = static_cast<QLineEdit *>(made[0]);
     made[2]->setFocus();
 
+    winId(); // the native window, unmapped until the first show
+    fixBorder();
     onLoad();
 }
 
@@ -140,13 +151,20 @@ QWidget *Form1::makeNumberButton(const form::Control &control, QWidget *containe
     return button;
 }
 
+// Qt's hints allow resizing as soon as a window has a title; this window's border is fixed.
+void Form1::fixBorder()
+{
+    if (xcb_connection_t *connection = xcbConnection())
+        setFixedFrameHints(connection, static_cast<std::uint32_t>(winId()));
+}
+
 // The window's load step: the native window exists, and it is not shown yet.
 void Form1::onLoad()
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = xcbConnection();
+    if (!connection)
         return; // only an X11 window has a placement to switch
-    placement::useX11Connection(x11->connection());
+    placement::useX11Connection(connection);
     auto handle = static_cast<std::int32_t>(winId());
     std::int16_t on = -1;
     Module1::SetTopMost(handle, on);

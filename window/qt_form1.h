@@ -19,6 +19,7 @@ protected:
 private:
     QWidget *makeControl(const form::Control &control, QWidget *container);
     QWidget *makeNumberButton(const form::Control &control, QWidget *container);
+    void fixBorder();
     void onLoad();
     void onNumberClick(int value);
     void onWindowStateChange();

@@ -1,8 +1,7 @@
 #include "window/qt_number_button.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QPen>
 #include <qdrawutil.h>
 
 NumberButton::NumberButton(const QString &caption, const QColor &face, QWidget *parent)
@@ -22,11 +21,10 @@ void NumberButton::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
 
+    // The focused button always shows a dotted rectangle inside its edge: the board is used from
+    // the keyboard as much as with the mouse, and the focus starts on a button.
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        focus.backgroundColor = face;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 0, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
 }
